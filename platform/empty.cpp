@@ -1,0 +1,1 @@
+// Placeholder so that the platform library has a source before its layers exist.
