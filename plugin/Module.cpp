@@ -1,1 +1,2 @@
-// Filled in by the plug-in shell.
+// The plug-in module: its only export, VxPluginFactoryFunction, comes from the
+// plug-in shell library linked in whole.
