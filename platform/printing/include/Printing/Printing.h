@@ -33,7 +33,8 @@ OSStatus PMSessionSetDataInSession(PMPrintSession session, CFStringRef key, CFTy
 OSStatus PMSessionGetCurrentPrinter(PMPrintSession session, PMPrinter *printer);
 // The printer's PPD file as a file URL (not retained for the caller).
 OSStatus PMPrinterGetDescriptionURL(PMPrinter printer, CFStringRef descriptionType, CFURLRef *fileURL);
-// The printer's device URI; the caller releases it.
+// The printer's device URI; the caller releases it.  kPMKeyNotFound (and
+// null) when the printer has none.
 OSStatus PMPrinterGetDeviceURI(PMPrinter printer, CFURLRef *deviceURI);
 CFStringRef PMPrinterGetName(PMPrinter printer);
 // The ticket's mutable dictionary of PPD options (node indexes 0 and 0 only);
@@ -54,8 +55,10 @@ void PMHostReleaseSession(PMPrintSession session);
 // Makes the named printer current.  ppdPath: the PPD file, also parsed with
 // libcups and published under "kPMPPDReference" (a data object holding the
 // whole ppd_file_t pointer) when it parses; deviceURI may be null.
-// Returns paramErr for a null name or path, noErr otherwise (an unparsable PPD
-// only leaves "kPMPPDReference" out).
+// Returns paramErr for a null name or path or a device URI that is not a URL,
+// noErr otherwise (an unparsable PPD only leaves "kPMPPDReference" out).  The
+// session closes the record it parsed when the printer is replaced or the
+// session released.
 OSStatus PMHostSessionSetPrinter(PMPrintSession session, CFStringRef name, CFStringRef ppdPath, CFStringRef deviceURI);
 // The session's own ticket (whatever "PMPrintSettingsTicket" now holds).
 PMTicketRef PMHostSessionGetTicket(PMPrintSession session);
