@@ -1,0 +1,232 @@
+// Property lists: conversion between CF object trees and libplist nodes, and
+// through libplist to and from the XML (and, for reading, binary) formats.
+#include "CFInternal.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <plist/plist.h>
+
+namespace {
+
+// Deeper trees are refused rather than risking the stack on hostile input.
+constexpr int kMaxDepth = 256;
+
+struct PlistHolder {
+    plist_t node = nullptr;
+    ~PlistHolder() { if (node) plist_free(node); }
+};
+
+// Converts a libplist node into a new CF object (+1); null with why set on
+// failure.
+CFTypeRef fromNode(plist_t node, int depth, std::string &why)
+{
+    if (depth > kMaxDepth) {
+        why = "property list nested too deeply";
+        return nullptr;
+    }
+    switch (plist_get_node_type(node)) {
+    case PLIST_BOOLEAN: {
+        uint8_t b = 0;
+        plist_get_bool_val(node, &b);
+        return b ? kCFBooleanTrue : kCFBooleanFalse;
+    }
+    case PLIST_UINT: {
+        // libplist keeps integers as 64 bits; negative values come back two's
+        // complement, which is the signed value we store.
+        uint64_t u = 0;
+        plist_get_uint_val(node, &u);
+        int64_t v = int64_t(u);
+        return CFNumberCreate(nullptr, kCFNumberSInt64Type, &v);
+    }
+    case PLIST_REAL: {
+        double d = 0;
+        plist_get_real_val(node, &d);
+        return CFNumberCreate(nullptr, kCFNumberFloat64Type, &d);
+    }
+    case PLIST_STRING: {
+        char *s = nullptr;
+        plist_get_string_val(node, &s);
+        std::u16string text;
+        bool ok = s && cfDecode(reinterpret_cast<const UInt8 *>(s), strlen(s), kCFStringEncodingUTF8, false, text);
+        free(s);
+        if (!ok) {
+            why = "string is not valid UTF-8";
+            return nullptr;
+        }
+        return cfMakeString(std::move(text));
+    }
+    case PLIST_DATA: {
+        char *bytes = nullptr;
+        uint64_t len = 0;
+        plist_get_data_val(node, &bytes, &len);
+        CFDataRef d = CFDataCreate(nullptr, reinterpret_cast<const UInt8 *>(bytes), bytes ? CFIndex(len) : 0);
+        free(bytes);
+        return d;
+    }
+    case PLIST_ARRAY: {
+        CFMutableArrayRef a = CFArrayCreateMutable(nullptr, 0, &kCFTypeArrayCallBacks);
+        uint32_t n = plist_array_get_size(node);
+        for (uint32_t i = 0; i < n; ++i) {
+            CFTypeRef v = fromNode(plist_array_get_item(node, i), depth + 1, why);
+            if (!v) {
+                CFRelease(a);
+                return nullptr;
+            }
+            CFArrayAppendValue(a, v);
+            CFRelease(v);
+        }
+        return a;
+    }
+    case PLIST_DICT: {
+        CFMutableDictionaryRef d =
+            CFDictionaryCreateMutable(nullptr, 0, &kCFTypeDictionaryKeyCallBacks, &kCFTypeDictionaryValueCallBacks);
+        plist_dict_iter it = nullptr;
+        plist_dict_new_iter(node, &it);
+        bool ok = it != nullptr;
+        while (ok) {
+            char *key = nullptr;
+            plist_t item = nullptr;
+            plist_dict_next_item(node, it, &key, &item);
+            if (!item) { // no more pairs
+                free(key);
+                break;
+            }
+            if (!key) {
+                why = "dictionary key missing";
+                ok = false;
+                break;
+            }
+            std::u16string keyText;
+            bool keyOK = cfDecode(reinterpret_cast<const UInt8 *>(key), strlen(key), kCFStringEncodingUTF8, false,
+                                  keyText);
+            free(key);
+            CFTypeRef v = keyOK ? fromNode(item, depth + 1, why) : nullptr;
+            if (!v) {
+                if (!keyOK)
+                    why = "dictionary key is not valid UTF-8";
+                ok = false;
+                break;
+            }
+            CFStringRef k = cfMakeString(std::move(keyText));
+            CFDictionarySetValue(d, k, v);
+            CFRelease(k);
+            CFRelease(v);
+        }
+        free(it);
+        if (!ok) {
+            CFRelease(d);
+            return nullptr;
+        }
+        return d;
+    }
+    default:
+        why = "unsupported property list type";
+        return nullptr;
+    }
+}
+
+// Converts a CF tree into a new libplist node; null when it holds something
+// that is not a property-list type.
+plist_t toNode(CFTypeRef cf, int depth)
+{
+    if (depth > kMaxDepth || !cf)
+        return nullptr;
+    switch (CFGetTypeID(cf)) {
+    case kCFTypeIDString: {
+        std::string s;
+        if (!cfEncode(cfString(cf)->text, kCFStringEncodingUTF8, s))
+            return nullptr;
+        return plist_new_string(s.c_str());
+    }
+    case kCFTypeIDNumber: {
+        const __CFNumber *n = cfNumber(cf);
+        if (n->isFloat)
+            return plist_new_real(n->d);
+        return plist_new_uint(uint64_t(n->i)); // written as a signed integer
+    }
+    case kCFTypeIDBoolean:
+        return plist_new_bool(cfBoolean(cf)->value);
+    case kCFTypeIDData: {
+        const __CFData *d = cfData(cf);
+        return plist_new_data(reinterpret_cast<const char *>(d->bytes.data()), d->bytes.size());
+    }
+    case kCFTypeIDArray: {
+        const __CFArray *a = cfArray(cf);
+        plist_t node = plist_new_array();
+        for (const void *v : a->values) {
+            plist_t item = toNode(v, depth + 1);
+            if (!item) {
+                plist_free(node);
+                return nullptr;
+            }
+            plist_array_append_item(node, item);
+        }
+        return node;
+    }
+    case kCFTypeIDDictionary: {
+        const __CFDictionary *d = cfDictionary(cf);
+        plist_t node = plist_new_dict();
+        for (const auto &e : d->entries) {
+            const __CFString *k = cfString(e.key);
+            std::string key;
+            plist_t item = k && cfEncode(k->text, kCFStringEncodingUTF8, key) ? toNode(e.value, depth + 1) : nullptr;
+            if (!item) {
+                plist_free(node);
+                return nullptr;
+            }
+            plist_dict_set_item(node, key.c_str(), item);
+        }
+        return node;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+CFPropertyListRef CFPropertyListCreateFromXMLData(CFAllocatorRef, CFDataRef xmlData, CFOptionFlags,
+                                                  CFStringRef *errorString)
+{
+    if (errorString)
+        *errorString = nullptr;
+    const __CFData *d = cfData(xmlData);
+    std::string why;
+    CFTypeRef result = nullptr;
+    if (!d || d->bytes.empty()) {
+        why = "no property list data";
+    } else if (d->bytes.size() > UINT32_MAX) {
+        why = "property list data too large";
+    } else {
+        PlistHolder root; // libplist reads *plist on entry: it must start null
+        const char *bytes = reinterpret_cast<const char *>(d->bytes.data());
+        uint32_t len = uint32_t(d->bytes.size());
+        if (plist_is_binary(bytes, len))
+            plist_from_bin(bytes, len, &root.node);
+        else
+            plist_from_xml(bytes, len, &root.node);
+        if (!root.node)
+            why = "malformed property list";
+        else
+            result = fromNode(root.node, 0, why);
+    }
+    if (!result && errorString)
+        *errorString = cfMakeString(cfFromUTF8(why));
+    return result;
+}
+
+CFDataRef CFPropertyListCreateXMLData(CFAllocatorRef, CFPropertyListRef propertyList)
+{
+    PlistHolder root;
+    root.node = toNode(propertyList, 0);
+    if (!root.node)
+        return nullptr;
+    char *xml = nullptr;
+    uint32_t len = 0;
+    plist_to_xml(root.node, &xml, &len);
+    if (!xml)
+        return nullptr;
+    CFDataRef data = CFDataCreate(nullptr, reinterpret_cast<const UInt8 *>(xml), CFIndex(len));
+    plist_to_xml_free(xml);
+    return data;
+}
