@@ -24,8 +24,9 @@ extern const char *const kProfileClassKeys[kProfileClassCount];
 // Hands "[Vxplist] <name> <Entry>" to the debug trace.
 void vProfileTraceEntry(const char *name);
 
-// Writes the item key of a field and slot ("InMenu0042") into buffer.
-void vProfileItemKey(const char *fieldKey, int slot, char *buffer, size_t size);
+// The item key of a stored field (index into kProfileStoredFields) and slot,
+// "InMenu0042": an immortal string, made once per process and not released.
+CFStringRef ProfileItemKey(int field, int slot);
 
 // Makes "<home>/Library/Preferences" (not the home itself) when it is missing;
 // true when the folder exists afterwards.

@@ -54,19 +54,15 @@ bool bFindClassDictionaries(CFDictionaryRef top, SInt32 type, ClassDictionaries 
 
 // Reads one item of one slot into its field; a missing or unusable item
 // leaves the field as it was.
-void vReadItem(CFDictionaryRef fieldDict, const ProfileStoredField &field, int slot, ProfileEntry *entry)
+void vReadItem(CFDictionaryRef fieldDict, int field, int slot, ProfileEntry *entry)
 {
-    char keyText[32];
-    vProfileItemKey(field.key, slot, keyText, sizeof keyText);
-    CFStringRef key = CFStringCreateWithCString(kCFAllocatorDefault, keyText, kCFStringEncodingUTF8);
-    if (key == nullptr)
-        return;
-    char *place = reinterpret_cast<char *>(entry) + field.offset;
-    if (field.isText)
+    const ProfileStoredField &spec = kProfileStoredFields[field];
+    char *place = reinterpret_cast<char *>(entry) + spec.offset;
+    CFStringRef key = ProfileItemKey(field, slot);
+    if (spec.isText)
         ReadDictionaryStringEntry(fieldDict, key, place, kProfileTextSize);
     else
         ReadDictionaryIntEntry(fieldDict, key, reinterpret_cast<SInt32 *>(place));
-    CFRelease(key);
 }
 
 // Reads every slot and the count of one class into list, then runs the
@@ -75,7 +71,7 @@ void vReadClass(const ClassDictionaries &dicts, ProfileList *list)
 {
     for (int slot = 0; slot < kProfileListSlots; slot++) {
         for (int f = 0; f < kProfileStoredFieldCount; f++)
-            vReadItem(dicts.fields[f], kProfileStoredFields[f], slot, &list->entry[slot]);
+            vReadItem(dicts.fields[f], f, slot, &list->entry[slot]);
     }
     ReadDictionaryIntEntry(dicts.classDict, CFSTR("iNum"), &list->iNum);
     VxPlistCheckWithInMenu_Dict(list);

@@ -102,9 +102,12 @@ CFDictionaryRef CreatePropsDictionary(SInt32 type, const ProfileList *list, CFMu
         field = CreateMutableDictionary();
     for (int slot = 0; slot < kProfileListSlots; slot++) {
         for (int f = 0; f < kProfileStoredFieldCount; f++) {
-            char key[32];
-            vProfileItemKey(kProfileStoredFields[f].key, slot, key, sizeof key);
-            vSetOwnedValue(fields[f], key, CreateFieldValue(list->entry[slot], kProfileStoredFields[f]));
+            CFTypeRef value = CreateFieldValue(list->entry[slot], kProfileStoredFields[f]);
+            // Text that is not UTF-8 gets no item.
+            if (value != nullptr) {
+                CFDictionarySetValue(fields[f], ProfileItemKey(f, slot), value);
+                CFRelease(value);
+            }
         }
     }
     CFMutableDictionaryRef props = CreateMutableDictionary();

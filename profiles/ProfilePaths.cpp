@@ -105,10 +105,23 @@ void vProfileTraceEntry(const char *name)
     MyDebugMessage(message, 0);
 }
 
-// Writes "<fieldKey><slot as four digits>" into buffer.
-void vProfileItemKey(const char *fieldKey, int slot, char *buffer, size_t size)
+// The 3000 item keys, built on first use: every read and write looks up
+// all of them, and making them afresh each time costs more than the lookups.
+CFStringRef ProfileItemKey(int field, int slot)
 {
-    std::snprintf(buffer, size, "%s%04d", fieldKey, slot);
+    static CFStringRef keys[kProfileStoredFieldCount][kProfileListSlots];
+    static bool built = false;
+    if (!built) {
+        for (int f = 0; f < kProfileStoredFieldCount; f++) {
+            for (int i = 0; i < kProfileListSlots; i++) {
+                char text[32];
+                std::snprintf(text, sizeof text, "%s%04d", kProfileStoredFields[f].key, i);
+                keys[f][i] = __CFStringMakeConstantString(text);
+            }
+        }
+        built = true;
+    }
+    return keys[field][slot];
 }
 
 // Creates "<home>/Library" and "<home>/Library/Preferences" where missing:
