@@ -130,6 +130,22 @@ enum {
 };
 
 enum { kWindowContentRgn = 33, kWindowStructureRgn = 32 };
+
+// Control data tags of edit fields.  'text' carries the text as UTF-8 bytes
+// (no terminator); 'cfst' a CFStringRef (GetControlData hands out +1); 'sele'
+// a ControlEditTextSelectionRec in UTF-16 units.  Setting the text puts the
+// caret at its end.  Other tags are stored and returned as given.
+enum {
+    kControlEditTextTextTag = FourCC("text"),
+    kControlEditTextCFStringTag = FourCC("cfst"),
+    kControlEditTextSelectionTag = FourCC("sele"),
+    kControlEditTextSingleLineTag = FourCC("sglc"),
+    kControlEditTextKeyScriptBehaviorTag = FourCC("kscr"),
+};
+struct ControlEditTextSelectionRec {
+    SInt16 selStart;
+    SInt16 selEnd;
+};
 enum { kControlEntireControl = 0, kControlEditTextPart = 5 };
 
 // ---- Windows from resource files ------------------------------------------------
@@ -142,7 +158,10 @@ OSStatus CreateWindowFromNib(IBNibRef nibRef, CFStringRef windowName, WindowRef 
 OSStatus CreateNewWindow(UInt32 windowClass, UInt32 attributes, const Rect *contentBounds, WindowRef *outWindow);
 // A user pane (a plain container) embedded in the window's root control.
 OSStatus CreateUserPaneControl(WindowRef window, const Rect *bounds, UInt32 features, ControlRef *outControl);
+// Disposes of the window and the controls still in it; references to them
+// stay harmless (calls with them fail or do nothing).
 void DisposeWindow(WindowRef window);
+// Showing a hidden window draws its visible controls (as TKDrawWindow).
 void ShowWindow(WindowRef window);
 void HideWindow(WindowRef window);
 Boolean IsWindowVisible(WindowRef window);
@@ -228,7 +247,7 @@ OSStatus GetEventParameter(EventRef event, EventParamName name, EventParamType d
 // eventNotHandledErr; then the target's standard behaviour.  For a control,
 // hit, value-changed, command, keyboard and text events travel on to the
 // container, the containers above it and the window; a draw event ends at the
-// control drawn.  Returns the status of the handler that took the event, or
+// control drawn, as do set-focus-part and deactivate, which concern only it.  Returns the status of the handler that took the event, or
 // eventNotHandledErr.
 OSStatus SendEventToEventTarget(EventRef event, EventTargetRef target);
 
@@ -256,15 +275,16 @@ OSStatus LSOpenFSRef(const FSRef *inRef, FSRef *outLaunchedRef);
 // ---- User input -------------------------------------------------------------------
 // What a person's action does, in the toolkit's order.  Each fails with
 // errInvalidControlForUserInput, doing nothing, when the control is hidden or
-// disabled (itself or a container).
-//  - push button: a hit event.
+// disabled (itself or a container), or while a modal loop runs for another
+// window.  The value-changed event is sent only when the value changed.
+//  - push button (and other kinds): a hit event.
 //  - check box: value toggled (or set to value when value >= 0), a
 //    value-changed event, then a hit event.
 //  - popup: value set to item (1..count; paramErr outside), value-changed, hit.
 //  - tab control: value set to tab (1..count), value-changed, hit.
 OSStatus TKUserClick(ControlRef control, SInt32 value);
 // A command event (kEventCommandProcess, HICommand with commandID) sent to the
-// window's event target.
+// window's event target; returns the dispatch status.
 OSStatus TKUserSendCommand(WindowRef window, UInt32 commandID);
 // Draws every visible control of the window, as a host does when it shows it.
 void TKDrawWindow(WindowRef window);
@@ -289,6 +309,9 @@ enum TKChange {
     kTKChangeEmbedding,
     kTKChangeDisposed,
 };
+// Observers should only read the model.  kTKChangeDisposed comes
+// just before the control goes (it can still be read); showing or hiding a
+// window comes as kTKChangeVisible of its root control.
 typedef void (*TKObserver)(ControlRef control, TKChange change, void *userData);
 // Called after every change of any control; returns an id for removal.
 int TKAddObserver(TKObserver observer, void *userData);
