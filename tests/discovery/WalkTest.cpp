@@ -240,7 +240,7 @@ TEST_F(WalkTest, HostileValuesAreIgnoredOrCut)
     EXPECT_EQ(stored.dst, cmyk);
 }
 
-// A table of 500 rows (3,500 variables) fills the list; with one user entry
+// A table of 500 rows (3,000 variables) fills the list; with one user entry
 // already there, the last row finds no free slot.
 TEST_F(WalkTest, FullTableFillsTheList)
 {

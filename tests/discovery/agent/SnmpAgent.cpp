@@ -216,6 +216,8 @@ bool SnmpWriteFullTable(const std::string &path, int rows)
     std::ofstream out(path);
     // Column by column, as an agent orders a table.
     for (int column = 1; column <= 7; column++) {
+        if (column == 6)
+            continue;
         for (int r = 1; r <= rows; r++) {
             out << entry << '.' << column << ".1." << r << '|';
             switch (column) {
@@ -229,7 +231,6 @@ bool SnmpWriteFullTable(const std::string &path, int rows)
                 break;
             }
             case 5: out << "2|1"; break;
-            case 6: out << "2|0"; break;
             case 7: out << "2|1"; break;
             }
             out << '\n';

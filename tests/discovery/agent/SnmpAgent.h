@@ -32,8 +32,8 @@ pid_t SnmpStartResponder(const SnmpTestSetup &setup, const std::string &script, 
 // Stops a process started above, by its id, and waits for it to end.
 void SnmpStopAgent(pid_t pid);
 
-// Writes a profile table of rows rows (1 to rows, all six columns used by the
-// pane plus column 6) to path: row r is "P%07d.ICC", class 1, on the disk,
+// Writes a profile table of rows rows (1 to rows, the six columns the pane
+// uses) to path: row r is "P%07d.ICC", class 1, on the disk,
 // IndexOnDevice 1000 + r.  Returns false when it cannot be written.
 bool SnmpWriteFullTable(const std::string &path, int rows);
 
