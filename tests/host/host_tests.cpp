@@ -10,7 +10,7 @@
 
 namespace {
 
-struct Run {
+struct RunResult {
     int status;
     std::string out;
     std::string err;
@@ -18,12 +18,12 @@ struct Run {
 
 // Runs colorpane with the given arguments (a shell fragment) and a temporary
 // home folder, so that no real preferences are touched.
-Run Colorpane(const std::string &args)
+RunResult Colorpane(const std::string &args)
 {
     char tmpl[] = "/tmp/qv-host-XXXXXX";
     std::string dir = mkdtemp(tmpl);
     std::string cmd = "HOME=" + dir + " " QV_BINARY_DIR "/bin/colorpane " + args + " 2>" + dir + "/err";
-    Run run{};
+    RunResult run{};
     if (std::FILE *p = popen(cmd.c_str(), "r")) {
         std::array<char, 4096> buf;
         size_t n;
@@ -47,7 +47,7 @@ const std::string kSample = QV_SOURCE_DIR "/resources/ppd/ORVEN-QV17.ppd";
 
 TEST(Colorpane, PrintsThePaneIdentityReadThroughTheBundle)
 {
-    Run run = Colorpane("--ppd " + kSample);
+    RunResult run = Colorpane("--ppd " + kSample);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("creator: vxco"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("title: Color Options"), std::string::npos);
@@ -84,7 +84,7 @@ TEST(Colorpane, RefusesWhatItCannotUse)
         {"another model", "--ppd " QV_SOURCE_DIR "/tests/ppd/fixtures/model-lowercase.ppd", 3, "not for the supported printer model"},
     };
     for (const Case &c : cases) {
-        Run run = Colorpane(c.args);
+        RunResult run = Colorpane(c.args);
         EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.what << ": " << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n') >= 1, true) << c.what;
