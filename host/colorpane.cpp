@@ -197,7 +197,7 @@ nlohmann::json TicketToJSON(CFDictionaryRef dict)
 {
     nlohmann::json json = nlohmann::json::object();
     CFIndex count = CFDictionaryGetCount(dict);
-    std::vector<const void *> keys(size_t(count)), values(size_t(count));
+    std::vector<const void *> keys(static_cast<size_t>(count)), values(static_cast<size_t>(count));
     CFDictionaryGetKeysAndValues(dict, keys.data(), values.data());
     for (CFIndex i = 0; i < count; ++i) {
         if (CFGetTypeID(keys[i]) != CFStringGetTypeID())
