@@ -32,7 +32,7 @@ ppd_file_t *PublishedPPD(PMPrintSession session)
 }
 
 // A scratch folder, removed at the end of the test.
-class ScratchTest : public ::testing::Test {
+class PPDSessionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -68,7 +68,7 @@ protected:
     std::string dir;
 };
 
-TEST_F(ScratchTest, NewerSystemsTakeTheSessionsRecord)
+TEST_F(PPDSessionTest, NewerSystemsTakeTheSessionsRecord)
 {
     for (SInt32 version : {0x1030, 0x1049, 0 /* Gestalt fails */}) {
         PMHostSetSystemVersion(version);
@@ -82,7 +82,7 @@ TEST_F(ScratchTest, NewerSystemsTakeTheSessionsRecord)
     }
 }
 
-TEST_F(ScratchTest, NewerSystemsReportASessionWithoutRecord)
+TEST_F(PPDSessionTest, NewerSystemsReportASessionWithoutRecord)
 {
     const std::string broken = Write("broken.ppd", "not a PPD\n");
     {
@@ -110,7 +110,7 @@ TEST_F(ScratchTest, NewerSystemsReportASessionWithoutRecord)
     }
 }
 
-TEST_F(ScratchTest, OlderSystemsParseThePrintersFile)
+TEST_F(PPDSessionTest, OlderSystemsParseThePrintersFile)
 {
     PMHostSetSystemVersion(0x102F);
     {
@@ -148,7 +148,7 @@ TEST_F(ScratchTest, OlderSystemsParseThePrintersFile)
     }
 }
 
-TEST_F(ScratchTest, ModelConfirmationReadsThePrintersFile)
+TEST_F(PPDSessionTest, ModelConfirmationReadsThePrintersFile)
 {
     fs::create_directories(dir + "/folder.ppd");
     const struct {
