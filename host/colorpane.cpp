@@ -24,7 +24,7 @@ namespace {
 const char *const kUsage =
     "usage: colorpane --ppd FILE [--device-uri URI] [--ticket-in FILE] [--ticket-out FILE|-]\n"
     "                 [--click NAME[=N]]... [--command CODE] [--summary] [--controls]\n"
-    "                 [--bundle DIR] [--system-version 0xVVVV]\n";
+    "                 [--home DIR] [--bundle DIR] [--system-version 0xVVVV]\n";
 
 struct Options {
     std::string ppd;
@@ -36,6 +36,7 @@ struct Options {
     bool summary = false;
     bool controls = false;
     std::string bundle;
+    std::string home;
     long systemVersion = -1;
 };
 
@@ -88,6 +89,9 @@ bool ParseArguments(int argc, char **argv, Options &options, std::string &error)
             options.summary = true;
         } else if (arg == "--controls") {
             options.controls = true;
+        } else if (arg == "--home") {
+            if (!value(options.home))
+                return false;
         } else if (arg == "--bundle") {
             if (!value(options.bundle))
                 return false;
@@ -311,6 +315,8 @@ int Run(const Options &options)
         return Fail(2, "cannot read the PPD file " + options.ppd);
     if (options.systemVersion >= 0)
         PMHostSetSystemVersion(SInt32(options.systemVersion));
+    if (!options.home.empty())
+        PMHostSetUserHomeDirectory(options.home.c_str());
 
     std::string error;
     LoadedPane pane;

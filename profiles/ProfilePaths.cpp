@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <Printing/Printing.h>
+
 #include "DebugMessage.h"
 #include "ProfileFileInternal.h"
 
@@ -25,12 +27,14 @@ constexpr const char *kPreviousFileName = kProfileFilePrefix ".printers.QV17PS.p
 std::string gHomeForTesting;
 bool gHomeIsSet = false;
 
-// The home folder: the test's, else the password entry of the real user
-// (never the environment).  Null when neither is known.
+// The home folder: the test's, else the one the host set, else the password
+// entry of the real user (never the environment).  Null when none is known.
 const char *ProfileHomeDirectory()
 {
     if (gHomeIsSet)
         return gHomeForTesting.c_str();
+    if (const char *hostHome = PMHostGetUserHomeDirectory())
+        return hostHome;
     struct passwd *entry = getpwuid(getuid());
     if (entry == nullptr || entry->pw_dir == nullptr || entry->pw_dir[0] == '\0')
         return nullptr;

@@ -22,7 +22,7 @@ RunResult Colorpane(const std::string &args)
 {
     char tmpl[] = "/tmp/qv-host-XXXXXX";
     std::string dir = mkdtemp(tmpl);
-    std::string cmd = "HOME=" + dir + " " QV_BINARY_DIR "/bin/colorpane " + args + " 2>" + dir + "/err";
+    std::string cmd = QV_BINARY_DIR "/bin/colorpane --home " + dir + " " + args + " 2>" + dir + "/err";
     RunResult run{};
     if (std::FILE *p = popen(cmd.c_str(), "r")) {
         std::array<char, 4096> buf;
@@ -76,6 +76,7 @@ TEST(Colorpane, RefusesWhatItCannotUse)
         const char *message;
     } cases[] = {
         {"no PPD", "", 2, "--ppd FILE is required"},
+        {"home without folder", "--ppd " + kSample + " --home", 2, "--home needs a value"},
         {"missing PPD", "--ppd /nonexistent.ppd", 2, "cannot read the PPD file"},
         {"bad flag", "--ppd " + kSample + " --frobnicate", 2, "unknown option"},
         {"flag without value", "--ppd", 2, "--ppd needs a value"},

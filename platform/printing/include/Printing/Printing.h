@@ -67,6 +67,10 @@ CFMutableDictionaryRef PMHostTicketGetPPDDict(PMTicketRef ticket);
 // The version that Gestalt('sysv') answers; 0 makes Gestalt fail.
 void PMHostSetSystemVersion(SInt32 version);
 SInt32 PMHostGetSystemVersion(void);
+// The home folder whose Library/Preferences holds the pane's files, when the
+// host sets one (null goes back to the real user's home); null when unset.
+void PMHostSetUserHomeDirectory(const char *path);
+const char *PMHostGetUserHomeDirectory(void);
 // Handle of a ticket as the session publishes it.
 SInt32 PMHostTicketHandle(PMTicketRef ticket);
 
