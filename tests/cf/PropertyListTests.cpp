@@ -194,6 +194,31 @@ TEST_F(PropertyListTest, MalformedInputGivesNullAndReason)
     }
 }
 
+// A binary list may carry strings with a NUL inside; the parser underneath
+// aborts on such keys, so these lists are refused with a reason instead.
+TEST_F(PropertyListTest, BinaryStringsWithNulAreRefused)
+{
+    const std::string cases[] = {
+        // ["\u00e9\u0000b"] as plistlib writes it (a UTF-16 value)
+        std::string("\x62\x70\x6c\x69\x73\x74\x30\x30\xa1\x01\x63\x00\xe9\x00\x00\x00\x62\x08\x0a\x00\x00"
+                    "\x00\x00\x00\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00"
+                    "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x11",
+                    51),
+        // {"\u00e9\u0000k": 1} (a UTF-16 key)
+        std::string("\x62\x70\x6c\x69\x73\x74\x30\x30\xd1\x01\x02\x63\x00\xe9\x00\x00\x00\x6b\x10\x01\x08"
+                    "\x0b\x12\x00\x00\x00\x00\x00\x00\x01\x01\x00\x00\x00\x00\x00\x00\x00\x03\x00\x00\x00"
+                    "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x14",
+                    55),
+    };
+    for (const auto &bin : cases) {
+        CFHold<CFDataRef> data(CFDataCreate(nullptr, reinterpret_cast<const UInt8 *>(bin.data()), CFIndex(bin.size())));
+        CFStringRef why = nullptr;
+        EXPECT_EQ(CFPropertyListCreateFromXMLData(nullptr, data, kCFPropertyListImmutable, &why), nullptr);
+        EXPECT_TRUE(why != nullptr);
+        CFRelease(why);
+    }
+}
+
 TEST_F(PropertyListTest, NonPropertyListValuesAreRefused)
 {
     CFHold<CFURLRef> url(urlFor("/tmp/x"));

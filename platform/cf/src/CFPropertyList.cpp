@@ -16,6 +16,59 @@ struct PlistHolder {
     ~PlistHolder() { if (node) plist_free(node); }
 };
 
+uint64_t readBigEndian(const UInt8 *p, size_t n)
+{
+    uint64_t v = 0;
+    for (size_t i = 0; i < n; ++i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// True when a binary list holds a string with a NUL character.  libplist
+// aborts the process when it hands out such a string as a dictionary key, so
+// these lists are refused before it sees them.  Anything malformed is left for
+// libplist to reject.
+bool binaryHasNulString(const std::vector<UInt8> &b)
+{
+    const size_t n = b.size();
+    if (n < 8 + 32)
+        return false;
+    const UInt8 *trailer = b.data() + n - 32;
+    size_t offsetSize = trailer[6];
+    uint64_t count = readBigEndian(trailer + 8, 8);
+    uint64_t table = readBigEndian(trailer + 24, 8);
+    if (offsetSize < 1 || offsetSize > 8 || table >= n || count > (n - table) / offsetSize)
+        return false;
+    for (uint64_t i = 0; i < count; ++i) {
+        uint64_t off = readBigEndian(b.data() + table + i * offsetSize, offsetSize);
+        if (off >= n)
+            continue;
+        UInt8 marker = b[off];
+        unsigned type = marker >> 4;
+        if (type != 5 && type != 6) // ASCII and UTF-16 strings
+            continue;
+        uint64_t len = marker & 0x0F, pos = off + 1;
+        if (len == 0x0F) {
+            if (pos >= n || (b[pos] >> 4) != 1)
+                continue;
+            size_t intSize = size_t(1) << (b[pos] & 0x0F);
+            if (intSize > 8 || pos + 1 + intSize > n)
+                continue;
+            len = readBigEndian(b.data() + pos + 1, intSize);
+            pos += 1 + intSize;
+        }
+        size_t unit = type == 6 ? 2 : 1;
+        if (len > (n - pos) / unit)
+            continue;
+        for (uint64_t k = 0; k < len; ++k) {
+            const UInt8 *c = b.data() + pos + k * unit;
+            if (c[0] == 0 && (unit == 1 || c[1] == 0))
+                return true;
+        }
+    }
+    return false;
+}
+
 // Converts a libplist node into a new CF object (+1); null with why set on
 // failure.
 CFTypeRef fromNode(plist_t node, int depth, std::string &why)
@@ -44,12 +97,12 @@ CFTypeRef fromNode(plist_t node, int depth, std::string &why)
         return CFNumberCreate(nullptr, kCFNumberFloat64Type, &d);
     }
     case PLIST_STRING: {
-        char *s = nullptr;
-        plist_get_string_val(node, &s);
+        // The pointer form: the copying getter aborts on strings holding NUL,
+        // which a hostile binary list can carry.
+        uint64_t len = 0;
+        const char *s = plist_get_string_ptr(node, &len);
         std::u16string text;
-        bool ok = s && cfDecode(reinterpret_cast<const UInt8 *>(s), strlen(s), kCFStringEncodingUTF8, false, text);
-        free(s);
-        if (!ok) {
+        if (!s || !cfDecode(reinterpret_cast<const UInt8 *>(s), size_t(len), kCFStringEncodingUTF8, false, text)) {
             why = "string is not valid UTF-8";
             return nullptr;
         }
@@ -201,14 +254,17 @@ CFPropertyListRef CFPropertyListCreateFromXMLData(CFAllocatorRef, CFDataRef xmlD
         PlistHolder root; // libplist reads *plist on entry: it must start null
         const char *bytes = reinterpret_cast<const char *>(d->bytes.data());
         uint32_t len = uint32_t(d->bytes.size());
-        if (plist_is_binary(bytes, len))
+        bool binary = plist_is_binary(bytes, len);
+        if (binary && binaryHasNulString(d->bytes))
+            why = "string with a NUL character";
+        else if (binary)
             plist_from_bin(bytes, len, &root.node);
         else
             plist_from_xml(bytes, len, &root.node);
-        if (!root.node)
-            why = "malformed property list";
-        else
+        if (root.node)
             result = fromNode(root.node, 0, why);
+        else if (why.empty())
+            why = "malformed property list";
     }
     if (!result && errorString)
         *errorString = cfMakeString(cfFromUTF8(why));

@@ -67,8 +67,9 @@ Boolean CFURLCreateDataAndPropertiesFromResource(CFAllocatorRef, CFURLRef url, C
         return false;
     }
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        int err = S_ISDIR(st.st_mode) ? EISDIR : (errno ? errno : EINVAL);
+    int statErr = fstat(fd, &st) != 0 ? errno : 0;
+    if (statErr || !S_ISREG(st.st_mode)) {
+        int err = statErr ? statErr : (S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         close(fd);
         setError(errorCode, err);
         return false;
