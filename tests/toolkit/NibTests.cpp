@@ -94,6 +94,13 @@ TEST_F(Nib, EveryWindowIsBuiltAfreshAndReleasedWhole)
         ASSERT_EQ(noErr, CreateWindowFromNib(nib, CFSTR("Main"), &another));
         EXPECT_NE(window, another);
         EXPECT_NE(named("Pane"), TKFindControlByName(another, "Pane"));
+        // What the window gathers while it lives goes with it too.
+        ControlRef popup = TKFindControlByName(another, "ColorPopup");
+        CFStringRef text = CFStringCreateWithCString(nullptr, "Cyan", kCFStringEncodingUTF8);
+        SetControlTitleWithCFString(popup, text);
+        AppendMenuItemTextWithCFString(GetControlPopupMenuHandle(popup), text, 0, 0, nullptr);
+        SetControlData(TKFindControlByName(another, "NameField"), 0, kControlEditTextCFStringTag, sizeof text, &text);
+        CFRelease(text);
         DisposeWindow(another);
     }
     EXPECT_EQ(live, CFDebugLiveObjectCount());

@@ -1,4 +1,5 @@
-// Opening resource files of a bundle and building windows from them.
+// Opening resource files of a bundle and building windows from them.  The
+// file format is described at the top of NibFormat.cpp.
 #include "NibFormat.h"
 
 #include <algorithm>
