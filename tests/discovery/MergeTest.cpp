@@ -98,6 +98,11 @@ const MergeCase kMergeCases[] = {
      {}},
 };
 
+void PrintTo(const MergeCase &c, std::ostream *out)
+{
+    *out << c.title;
+}
+
 class MergeTest : public ::testing::TestWithParam<MergeCase> {
 protected:
     TempHome home;

@@ -166,6 +166,11 @@ const EndCase kEndCases[] = {
     {"root OID does not parse", nullptr, nullptr, kLoopback, "1.3.6.x.4", kWalkFailed, 0, kAfterFailed},
 };
 
+void PrintTo(const EndCase &c, std::ostream *out)
+{
+    *out << c.title;
+}
+
 class WalkEndTest : public WalkTest, public ::testing::WithParamInterface<EndCase> {};
 
 TEST_P(WalkEndTest, EndsWithItsResultAndMerges)
