@@ -12,6 +12,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "ProfileFile.h"
+
 namespace {
 
 struct HostRun {
@@ -41,7 +43,7 @@ protected:
     // Runs colorpane with the arguments (a shell fragment).
     HostRun RunColorpane(const std::string &args)
     {
-        std::string cmd = QV_BINARY_DIR "/bin/colorpane " + args + " 2>" + dir + "/stderr";
+        std::string cmd = QV_BINARY_DIR "/bin/colorpane --home " + dir + " " + args + " 2>" + dir + "/stderr";
         HostRun run;
         if (std::FILE *p = popen(cmd.c_str(), "r")) {
             std::array<char, 4096> buffer;
@@ -89,6 +91,37 @@ TEST_F(Colorpane, SummaryAfterClicks)
     EXPECT_NE(run.out.find("Color as Grayscale\tOn\n"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("CMYK Gray Treatment\t"), std::string::npos) << run.out;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 27);
+}
+
+// A custom profile registered in the home folder's profile list file travels
+// from the ticket through the pane and back, and the summary names it.
+TEST_F(Colorpane, CustomProfileByDevicePath)
+{
+    auto *lists = static_cast<ProfileList *>(std::calloc(3, sizeof(ProfileList)));
+    ProfileEntry &entry = lists[kProfileClassRGB].entry[0];
+    entry.InMenu = kInMenuUserListed;
+    entry.Location = kProfileLocationCard;
+    std::snprintf(entry.FileName, sizeof entry.FileName, "PHOTO.ICC");
+    std::snprintf(entry.ProfileName, sizeof entry.ProfileName, "Studio Photo");
+    lists[kProfileClassRGB].iNum = 1;
+    ASSERT_EQ(std::system(("mkdir -p " + dir + "/Library/Preferences").c_str()), 0);
+    VxPListSetHomeDirectoryForTesting(dir.c_str());
+    EXPECT_EQ(VxPListWriteProfile_All(&lists[0], &lists[1], &lists[2]), 0);
+    VxPListSetHomeDirectoryForTesting(nullptr);
+    std::free(lists);
+
+    const std::string path = "/ataCf1a/data/USfiles/Profiles/PHOTO.ICC";
+    std::string in = File("in.json", R"({"VxQuickColor": "UserDefined", "VxTextRGBSourceCustom": "True",
+                                         "VxTextRGBSourceCustomFilename": ")" + path + "\"}");
+    std::string out = dir + "/out.json";
+    HostRun run = RunColorpane("--ppd " + sample + " --ticket-in " + in + " --ticket-out " + out + " --summary");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Text RGB Source\tStudio Photo\n"), std::string::npos) << run.out;
+    std::ifstream written(out);
+    nlohmann::json ticket = nlohmann::json::parse(written);
+    EXPECT_EQ(ticket["VxTextRGBSource"], "None");
+    EXPECT_EQ(ticket["VxTextRGBSourceCustom"], "True");
+    EXPECT_EQ(ticket["VxTextRGBSourceCustomFilename"], path);
 }
 
 TEST_F(Colorpane, RefusesBadInputWithoutWritingATicket)
