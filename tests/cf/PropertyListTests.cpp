@@ -232,6 +232,11 @@ TEST_F(PropertyListTest, NonPropertyListValuesAreRefused)
     CFHold<CFNumberRef> key(int64Number(1));
     CFDictionarySetValue(dict, key, CFSTR("number keys have no XML form"));
     EXPECT_EQ(CFPropertyListCreateXMLData(nullptr, dict), nullptr);
+
+    // A NUL would silently cut the string short in XML.
+    const UniChar withNul[] = {'a', 0, 'b'};
+    CFHold<CFStringRef> nulString(CFStringCreateWithCharacters(nullptr, withNul, 3));
+    EXPECT_EQ(CFPropertyListCreateXMLData(nullptr, nulString), nullptr);
 }
 
 TEST_F(PropertyListTest, AtomicWriteReplacesWholeFileAndKeepsMode)

@@ -187,7 +187,8 @@ plist_t toNode(CFTypeRef cf, int depth)
     switch (CFGetTypeID(cf)) {
     case kCFTypeIDString: {
         std::string s;
-        if (!cfEncode(cfString(cf)->text, kCFStringEncodingUTF8, s))
+        // XML has no form for NUL: refuse rather than write a cut string.
+        if (!cfEncode(cfString(cf)->text, kCFStringEncodingUTF8, s) || s.find('\0') != std::string::npos)
             return nullptr;
         return plist_new_string(s.c_str());
     }
@@ -222,7 +223,8 @@ plist_t toNode(CFTypeRef cf, int depth)
         for (const auto &e : d->entries) {
             const __CFString *k = cfString(e.key);
             std::string key;
-            plist_t item = k && cfEncode(k->text, kCFStringEncodingUTF8, key) ? toNode(e.value, depth + 1) : nullptr;
+            bool keyOK = k && cfEncode(k->text, kCFStringEncodingUTF8, key) && key.find('\0') == std::string::npos;
+            plist_t item = keyOK ? toNode(e.value, depth + 1) : nullptr;
             if (!item) {
                 plist_free(node);
                 return nullptr;
