@@ -134,9 +134,6 @@ SInt32 mib_walk(int argc, char **argv)
     vRegisterWalkBooleans();
     vSpoolPlist(nullptr, 0, nullptr, 1);
 
-    // The library's parser uses getopt; a parse of an earlier walk may have
-    // left its state behind, so start it afresh.
-    optind = 0;
     int arg = snmp_parse_args(argc, argv, &session, "C:", optProc);
     // Any negative answer is a parser failure (not only -1 and -2): it must
     // never be taken as an argument index.
