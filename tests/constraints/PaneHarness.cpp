@@ -6,7 +6,7 @@
 #include "PluginShell.h"
 #include "ProfileFile.h"
 
-void PaneTest::SetUp()
+void RulePane::SetUp()
 {
     char tmpl[] = "/tmp/qv-rules-XXXXXX";
     ASSERT_NE(mkdtemp(tmpl), nullptr);
@@ -14,7 +14,7 @@ void PaneTest::SetUp()
     VxPListSetHomeDirectoryForTesting(home.c_str());
 }
 
-void PaneTest::TearDown()
+void RulePane::TearDown()
 {
     if (instance != nullptr)
         MyTerminate(instance, noErr);
@@ -30,12 +30,12 @@ void PaneTest::TearDown()
         CFRelease(bundle);
 }
 
-void PaneTest::WriteLists(const ProfileList &rgb, const ProfileList &sim, const ProfileList &dst)
+void RulePane::WriteLists(const ProfileList &rgb, const ProfileList &sim, const ProfileList &dst)
 {
     ASSERT_EQ(VxPListWriteProfile_All(&rgb, &sim, &dst), 0);
 }
 
-void PaneTest::StartPane(const std::vector<std::pair<std::string, std::string>> &ticket, const std::string &ppdFile)
+void RulePane::StartPane(const std::vector<std::pair<std::string, std::string>> &ticket, const std::string &ppdFile)
 {
     CFStringRef path = CFStringCreateWithCString(nullptr, bundleDir.c_str(), kCFStringEncodingUTF8);
     CFURLRef url = CFURLCreateWithFileSystemPath(nullptr, path, kCFURLPOSIXPathStyle, TRUE);
@@ -72,24 +72,24 @@ void PaneTest::StartPane(const std::vector<std::pair<std::string, std::string>> 
     TKDrawWindow(window);
 }
 
-ControlRef PaneTest::Control(const char *name)
+ControlRef RulePane::Control(const char *name)
 {
     ControlRef control = TKFindControlByName(window, name);
     EXPECT_NE(control, nullptr) << name;
     return control;
 }
 
-CustomContext *PaneTest::Context()
+CustomContext *RulePane::Context()
 {
     return MyCurrentContext();
 }
 
-OSStatus PaneTest::Click(const char *name, SInt32 value)
+OSStatus RulePane::Click(const char *name, SInt32 value)
 {
     return TKUserClick(Control(name), value);
 }
 
-void PaneTest::ShowAdvanced()
+void RulePane::ShowAdvanced()
 {
     ASSERT_EQ(Click("QuickColorPopup", 4), noErr);
     ASSERT_EQ(Click("GoToAdvancedOptionsButton"), noErr);

@@ -14,7 +14,7 @@
 #include "PluginShell.h"
 #include "ProfileList.h"
 
-class PaneTest : public ::testing::Test {
+class RulePane : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;

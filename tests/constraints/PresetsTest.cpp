@@ -26,7 +26,7 @@ using Positions = std::array<SInt32, kCustomColorOptionCount>;
 
 } // namespace
 
-class Presets : public PaneTest {
+class Presets : public RulePane {
 protected:
     Positions Current()
     {

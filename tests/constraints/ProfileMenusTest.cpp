@@ -28,7 +28,7 @@ constexpr SInt32 kBase = 4;
 
 } // namespace
 
-class ProfileMenus : public PaneTest {
+class ProfileMenus : public RulePane {
 protected:
     // Refills the seven popups from the list file, as OK in the Profile
     // Management window does.

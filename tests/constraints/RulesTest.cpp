@@ -23,7 +23,7 @@ const char *const kUntouchedByGray[] = {
 
 // A ticket can hold both check boxes on: one run keeps ColorAsGray and turns
 // ColorSeparation off and greys it out.
-TEST_F(PaneTest, BothColourCheckBoxesOnFromTheTicket)
+TEST_F(RulePane, BothColourCheckBoxesOnFromTheTicket)
 {
     StartPane({{"VxColorAsGray", "True"}, {"VxColorSeparation", "True"}});
     EXPECT_EQ(Value("ColorAsGrayCheckBox"), 1);
@@ -32,7 +32,7 @@ TEST_F(PaneTest, BothColourCheckBoxesOnFromTheTicket)
     EXPECT_FALSE(Enabled("ColorSeparationCheckBox"));
 }
 
-TEST_F(PaneTest, ColorAsGrayGreysOutTheColourManagementPopups)
+TEST_F(RulePane, ColorAsGrayGreysOutTheColourManagementPopups)
 {
     StartPane();
     ASSERT_EQ(Click("ColorAsGrayCheckBox"), noErr);
@@ -54,7 +54,7 @@ TEST_F(PaneTest, ColorAsGrayGreysOutTheColourManagementPopups)
 // Each rendering intent follows its RGB source's position 1 ("None"), each
 // gray treatment its destination's position 1 ("Auto"), the simulation
 // popups the simulation source.
-TEST_F(PaneTest, IntentsAndGrayTreatmentsFollowTheirProfiles)
+TEST_F(RulePane, IntentsAndGrayTreatmentsFollowTheirProfiles)
 {
     struct Group {
         SInt32 tab;
@@ -87,7 +87,7 @@ TEST_F(PaneTest, IntentsAndGrayTreatmentsFollowTheirProfiles)
     }
 }
 
-TEST_F(PaneTest, EdgeEnhancementFollowsEdgeTypeAndEconoMode)
+TEST_F(RulePane, EdgeEnhancementFollowsEdgeTypeAndEconoMode)
 {
     struct Case {
         SInt32 econo, edgeType;
@@ -112,7 +112,7 @@ TEST_F(PaneTest, EdgeEnhancementFollowsEdgeTypeAndEconoMode)
     }
 }
 
-TEST_F(PaneTest, AdvancedButtonOnlyOnCustom)
+TEST_F(RulePane, AdvancedButtonOnlyOnCustom)
 {
     StartPane();
     for (SInt32 quick : {4, 1, 2, 4, 3}) {
@@ -124,7 +124,7 @@ TEST_F(PaneTest, AdvancedButtonOnlyOnCustom)
 // Touching ColorAsGray turns ColorSeparation off whatever ColorAsGray's own
 // new state; without that, the separation rule would then force ColorAsGray
 // off and grey it out.
-TEST_F(PaneTest, ClickingColorAsGrayOffStillTurnsSeparationOff)
+TEST_F(RulePane, ClickingColorAsGrayOffStillTurnsSeparationOff)
 {
     StartPane();
     ASSERT_EQ(Click("ColorAsGrayCheckBox", 1), noErr);
@@ -152,7 +152,7 @@ TEST(RulesWithoutPane, AreHarmless)
     EXPECT_EQ(ColorPresetsEventHandlerProc(nullptr, nullptr, nullptr), eventNotHandledErr);
 }
 
-TEST_F(PaneTest, RuleIndexesOutsideTheTable)
+TEST_F(RulePane, RuleIndexesOutsideTheTable)
 {
     StartPane({{"VxColorAsGray", "True"}});
     ASSERT_EQ(bMatchCondition(1), 1); // ColorAsGray on

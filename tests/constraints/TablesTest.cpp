@@ -61,7 +61,7 @@ TEST(ConstraintTables, ControlRowsAgreeWithTheCatalogue)
 }
 
 // Each row reaches, through its index, the pane's control of that name and ID.
-TEST_F(PaneTest, ControlRowsReachTheirControls)
+TEST_F(RulePane, ControlRowsReachTheirControls)
 {
     StartPane();
     for (const ControlTableRow *row = gCtrlTable; row->kind != kCstActionTableEnd; ++row) {
