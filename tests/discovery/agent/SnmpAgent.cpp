@@ -132,17 +132,26 @@ std::string sFreshAgentFolder(const SnmpTestSetup &setup)
     return folder;
 }
 
+SnmpTestSetup gSetup;
+
+// Removes the process's temporary folder when the process ends.
+void vRemoveWorkDir(void)
+{
+    SnmpRemoveTree(gSetup.workDir);
+}
+
 } // namespace
 
 const SnmpTestSetup &SnmpPrepareEnvironment(int timeoutSeconds, int retries)
 {
-    static SnmpTestSetup setup;
+    SnmpTestSetup &setup = gSetup;
     if (!setup.workDir.empty())
         return setup;
     char pattern[] = "/tmp/qv-discovery-XXXXXX";
     if (mkdtemp(pattern) == nullptr)
         return setup;
     setup.workDir = pattern;
+    std::atexit(vRemoveWorkDir);
     chmod(pattern, 0755);
     setup.port = iFreeLoopbackPort();
     std::string conf = setup.workDir + "/snmpconf";

@@ -16,7 +16,8 @@ struct SnmpTestSetup {
 // loopback and writes snmp.conf (defaultPort, timeout, retries, no MIB
 // modules) into a folder named by SNMPCONFPATH; SNMP_PERSISTENT_DIR goes to
 // the folder too.  The SNMP library reads the configuration once per process,
-// so the first call decides; later calls return the same setup.
+// so the first call decides; later calls return the same setup.  The folder
+// is removed when the process ends.
 const SnmpTestSetup &SnmpPrepareEnvironment(int timeoutSeconds, int retries);
 
 // Starts snmpsimd serving a copy of the .snmprec file as community "tundra",
