@@ -22,7 +22,7 @@ struct HostRun {
     std::string err;
 };
 
-class Colorpane : public ::testing::Test {
+class ColorpaneRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -62,7 +62,7 @@ protected:
     const std::string sample = QV_SOURCE_DIR "/resources/ppd/ORVEN-QV17.ppd";
 };
 
-TEST_F(Colorpane, TicketInClicksTicketOut)
+TEST_F(ColorpaneRun, TicketInClicksTicketOut)
 {
     // A number where a check box's string belongs leaves the box as it was.
     std::string in = File("in.json", R"({"VxQuickColor": "UserDefined", "VxBrightness": "Plus1",
@@ -82,7 +82,7 @@ TEST_F(Colorpane, TicketInClicksTicketOut)
     EXPECT_EQ(ticket.size(), 27u + 7u + 1u);
 }
 
-TEST_F(Colorpane, SummaryAfterClicks)
+TEST_F(ColorpaneRun, SummaryAfterClicks)
 {
     HostRun run = RunColorpane("--ppd " + sample + " --click ColorAsGrayCheckBox --click BrightnessPopup=5 --summary");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -95,7 +95,7 @@ TEST_F(Colorpane, SummaryAfterClicks)
 
 // A custom profile registered in the home folder's profile list file travels
 // from the ticket through the pane and back, and the summary names it.
-TEST_F(Colorpane, CustomProfileByDevicePath)
+TEST_F(ColorpaneRun, CustomProfileByDevicePath)
 {
     auto *lists = static_cast<ProfileList *>(std::calloc(3, sizeof(ProfileList)));
     ProfileEntry &entry = lists[kProfileClassRGB].entry[0];
@@ -124,7 +124,7 @@ TEST_F(Colorpane, CustomProfileByDevicePath)
     EXPECT_EQ(ticket["VxTextRGBSourceCustomFilename"], path);
 }
 
-TEST_F(Colorpane, RefusesBadInputWithoutWritingATicket)
+TEST_F(ColorpaneRun, RefusesBadInputWithoutWritingATicket)
 {
     std::string out = dir + "/out.json";
     struct Case {
