@@ -12,18 +12,6 @@
 
 namespace {
 
-// The members' order; only the last member's status reaches the host.
-const OptionIndex kSummaryOrder[] = {
-    kOptQuickColor, kOptBrightness, kOptColorAsGray, kOptColorSeparation, kOptEconoMode, kOptEdgeType,
-    kOptImageRGBSource, kOptImageRenderIntent, kOptImageGrayTreatment,
-    kOptImageDestinationProfile, kOptImageHalftone, kOptImageEdgeEnhance,
-    kOptTextRGBSource, kOptTextRenderIntent, kOptTextGrayTreatment,
-    kOptTextDestinationProfile, kOptTextHalftone, kOptTextEdgeEnhance,
-    kOptGraphicsRGBSource, kOptGraphicsRenderIntent, kOptGraphicsGrayTreatment,
-    kOptGraphicsDestinationProfile, kOptGraphicsHalftone, kOptGraphicsEdgeEnhance,
-    kOptSimulationSource, kOptSimulationRenderIntent, kOptSimulationGrayTreatment,
-};
-static_assert(sizeof kSummaryOrder / sizeof kSummaryOrder[0] == kOptionCount);
 
 constexpr OSStatus kSummaryFailed = -9530;
 
@@ -142,7 +130,9 @@ OSStatus MyGetOptionSummaryText(OptionIndex option, CustomContext *context, CFMu
 OSStatus MyGetSummaryText(CustomContext *context, CFMutableArrayRef titles, CFMutableArrayRef values)
 {
     OSStatus status = noErr;
-    for (OptionIndex option : kSummaryOrder)
+    // The members run in the setters' order; only the last one's status reaches
+    // the host.
+    for (OptionIndex option : kTicketWriteOrder)
         status = MyGetOptionSummaryText(option, context, titles, values);
     return status;
 }

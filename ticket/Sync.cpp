@@ -10,6 +10,7 @@
 #include "ProfileFile.h"
 #include "ProfileMenus.h"
 #include "TicketAccessors.h"
+#include "TicketInternal.h"
 
 namespace {
 
@@ -25,20 +26,8 @@ const OptionIndex kGetterOrder[] = {
     kOptSimulationSource, kOptSimulationRenderIntent, kOptSimulationGrayTreatment,
 };
 
-// The setters' order.
-const OptionIndex kSetterOrder[] = {
-    kOptQuickColor, kOptBrightness, kOptColorAsGray, kOptColorSeparation, kOptEconoMode, kOptEdgeType,
-    kOptImageRGBSource, kOptImageRenderIntent, kOptImageGrayTreatment,
-    kOptImageDestinationProfile, kOptImageHalftone, kOptImageEdgeEnhance,
-    kOptTextRGBSource, kOptTextRenderIntent, kOptTextGrayTreatment,
-    kOptTextDestinationProfile, kOptTextHalftone, kOptTextEdgeEnhance,
-    kOptGraphicsRGBSource, kOptGraphicsRenderIntent, kOptGraphicsGrayTreatment,
-    kOptGraphicsDestinationProfile, kOptGraphicsHalftone, kOptGraphicsEdgeEnhance,
-    kOptSimulationSource, kOptSimulationRenderIntent, kOptSimulationGrayTreatment,
-};
 
 static_assert(sizeof kGetterOrder / sizeof kGetterOrder[0] == kOptionCount);
-static_assert(sizeof kSetterOrder / sizeof kSetterOrder[0] == kOptionCount);
 
 // The three profile lists of one sync, by class.
 struct SyncLists {
@@ -69,7 +58,7 @@ OSStatus MySyncTicketFromPane(CustomContext *context, PMPrintSession session)
         VxPListReadProfile_All(&lists->list[kProfileClassRGB], &lists->list[kProfileClassSIM],
                                &lists->list[kProfileClassDST]);
     OSStatus status = noErr;
-    for (OptionIndex option : kSetterOrder) {
+    for (OptionIndex option : kTicketWriteOrder) {
         const SInt32 profileClass = kOptionCatalog[option].profileClass;
         const ProfileList *list = lists != nullptr && profileClass >= 0 ? &lists->list[profileClass] : nullptr;
         status = MySetOption(option, session, context, list);

@@ -61,3 +61,7 @@ const ProfileEntry *NthListedEntry(const ProfileList *list, SInt32 n);
 // (left empty when the file cannot be read); null when memory runs out.  Free
 // it with std::free.
 ProfileList *ReadProfileClass(SInt32 profileClass);
+
+// The order in which the setters write the ticket, which is also the order of
+// the summary's members.  It differs from the getters' in the first four options.
+extern const OptionIndex kTicketWriteOrder[kOptionCount];

@@ -129,3 +129,14 @@ ProfileList *ReadProfileClass(SInt32 profileClass)
         VxPListReadProfile_Dict(list, profileClass);
     return list;
 }
+
+const OptionIndex kTicketWriteOrder[kOptionCount] = {
+    kOptQuickColor, kOptBrightness, kOptColorAsGray, kOptColorSeparation, kOptEconoMode, kOptEdgeType,
+    kOptImageRGBSource, kOptImageRenderIntent, kOptImageGrayTreatment,
+    kOptImageDestinationProfile, kOptImageHalftone, kOptImageEdgeEnhance,
+    kOptTextRGBSource, kOptTextRenderIntent, kOptTextGrayTreatment,
+    kOptTextDestinationProfile, kOptTextHalftone, kOptTextEdgeEnhance,
+    kOptGraphicsRGBSource, kOptGraphicsRenderIntent, kOptGraphicsGrayTreatment,
+    kOptGraphicsDestinationProfile, kOptGraphicsHalftone, kOptGraphicsEdgeEnhance,
+    kOptSimulationSource, kOptSimulationRenderIntent, kOptSimulationGrayTreatment,
+};
