@@ -16,11 +16,12 @@
 
 namespace {
 
-const char *const kUsage = "usage: colorpane-walk --device-uri URI [--ppd FILE]\n";
+const char *const kUsage = "usage: colorpane-walk --device-uri URI [--ppd FILE] [--home DIR]\n";
 
 struct Options {
     std::string deviceURI;
     std::string ppd = QV_SAMPLE_PPD;
+    std::string home;
 };
 
 // Reads the command line; false with a one-line reason in error.
@@ -32,7 +33,10 @@ bool bParseArguments(int argc, char **argv, Options &options, std::string &error
             help = true;
             return true;
         }
-        std::string *target = arg == "--device-uri" ? &options.deviceURI : arg == "--ppd" ? &options.ppd : nullptr;
+        std::string *target = arg == "--device-uri" ? &options.deviceURI
+                              : arg == "--ppd"      ? &options.ppd
+                              : arg == "--home"     ? &options.home
+                                                    : nullptr;
         if (target == nullptr) {
             error = "unknown argument " + arg;
             return false;
@@ -81,6 +85,8 @@ int main(int argc, char **argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (!options.home.empty())
+        PMHostSetUserHomeDirectory(options.home.c_str());
 
     PMPrintSession session = PMHostCreateSession();
     CFStringRef ppd = CreateString(options.ppd);
