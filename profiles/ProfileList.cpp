@@ -6,6 +6,19 @@
 ProfileList PlistCurrentForDataBrowser = {};
 ProfileList PlistForSpool = {};
 
+const ProfileEntry *NthListedEntry(const ProfileList *list, SInt32 n)
+{
+    if (list == nullptr || n < 1)
+        return nullptr;
+    const SInt32 count = list->iNum < 0 ? 0 : list->iNum < kProfileListSlots ? list->iNum : kProfileListSlots;
+    SInt32 listed = 0;
+    for (SInt32 i = 0; i < count; ++i) {
+        if (bIsListedEntry(list->entry[i]) && ++listed == n)
+            return &list->entry[i];
+    }
+    return nullptr;
+}
+
 // Bytes a printer file name may hold: letters, digits and the punctuation
 // that the printer's file system accepts (the same set the edit field allows).
 static bool bIsFileNameByte(unsigned char c)

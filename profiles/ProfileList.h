@@ -47,6 +47,10 @@ inline bool bIsListedEntry(const ProfileEntry &e)
     return e.InMenu == kInMenuPrinterListed || e.InMenu == kInMenuPrinterListedSeen || e.InMenu == kInMenuUserListed;
 }
 
+// The listed entry whose 1-based count among the listed entries of list (in
+// slot order, within iNum) is n, or null (also for a null list).
+const ProfileEntry *NthListedEntry(const ProfileList *list, SInt32 n);
+
 // 1 when text is an acceptable printer file name (8.3, restricted characters).
 Boolean bJudgement8point3Format(const char *text);
 

@@ -188,13 +188,8 @@ void vGetCurrentProfiles(void)
         std::unique_ptr<ProfileList> list = ReadPopupList(*option);
         if (list == nullptr)
             continue;
-        SInt32 listed = 0;
-        for (SInt32 i = 0; i < iListedSlots(list.get()); ++i) {
-            if (bIsListedEntry(list->entry[i]) && ++listed == value - base) {
-                memcpy(stProfileSpoolLocal[n].FileName, list->entry[i].FileName, kProfileTextSize);
-                break;
-            }
-        }
+        if (const ProfileEntry *entry = NthListedEntry(list.get(), value - base))
+            memcpy(stProfileSpoolLocal[n].FileName, entry->FileName, kProfileTextSize);
     }
 }
 

@@ -53,10 +53,6 @@ struct OptionKeys {
     CFStringRef Path() const { return static_cast<CFStringRef>(path.ref); }
 };
 
-// The listed entry (InMenu 3, 4 or 6) whose 1-based count among the listed
-// entries of list is n, or null (also for a null list).
-const ProfileEntry *NthListedEntry(const ProfileList *list, SInt32 n);
-
 // A new zeroed list filled with class profileClass from the profile list file
 // (left empty when the file cannot be read); null when memory runs out.  Free
 // it with std::free.

@@ -107,20 +107,6 @@ OptionKeys::OptionKeys(const OptionInfo &option)
 {
 }
 
-// The n-th listed entry (from 1), or null.
-const ProfileEntry *NthListedEntry(const ProfileList *list, SInt32 n)
-{
-    if (list == nullptr || n < 1)
-        return nullptr;
-    const SInt32 count = std::clamp<SInt32>(list->iNum, 0, kProfileListSlots);
-    SInt32 listed = 0;
-    for (SInt32 i = 0; i < count; ++i) {
-        if (bIsListedEntry(list->entry[i]) && ++listed == n)
-            return &list->entry[i];
-    }
-    return nullptr;
-}
-
 // One class's list read from the profile list file, or null without memory.
 ProfileList *ReadProfileClass(SInt32 profileClass)
 {
