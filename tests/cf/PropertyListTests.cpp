@@ -180,6 +180,34 @@ TEST_F(PropertyListTest, MalformedInputGivesNullAndReason)
         "<plist version=\"1.0\"><date>2020-01-01T00:00:00Z</date></plist>",             // no CF date type
         std::string("bplist00\xD1\x01\x02", 11),                                         // truncated binary
         "<plist version=\"1.0\">" + deep + "</plist>",
+        // Entities: none may be declared, none but the predefined ones used.
+        "<!DOCTYPE plist [<!ENTITY a \"aaaa\">]><plist version=\"1.0\"><string>&a;</string></plist>",
+        "<!DOCTYPE plist SYSTEM \"file:///etc/passwd\"><plist version=\"1.0\"><string>&x;</string></plist>",
+        "<plist version=\"1.0\"><string>&x;</string></plist>",
+        // Structure.
+        "<plist version=\"1.0\"></plist>",
+        "<plist version=\"1.0\"><true/><false/></plist>",
+        "<plist version=\"1.0\"><dict><key>a</key></dict></plist>",
+        "<plist version=\"1.0\"><dict><string>a</string></dict></plist>",
+        "<plist version=\"1.0\"><dict><key>a</key><key>b</key><true/></dict></plist>",
+        "<plist version=\"1.0\"><array><key>a</key></array></plist>",
+        "<key>a</key>",
+        "<plist version=\"1.0\"><array>loose text</array></plist>",
+        "<plist version=\"1.0\"><string>a<b/></string></plist>",
+        "<plist version=\"1.0\"><true>yes</true></plist>",
+        "<plist version=\"1.0\"><set/></plist>",
+        "<plist version=\"1.0\"><plist version=\"1.0\"><true/></plist></plist>",
+        "<plist version=\"1.0\"><dict><key>a</key><true/>",                              // truncated
+        // Values.
+        "<plist version=\"1.0\"><integer>9223372036854775808</integer></plist>",
+        "<plist version=\"1.0\"><integer>-9223372036854775809</integer></plist>",
+        "<plist version=\"1.0\"><integer>12abc</integer></plist>",
+        "<plist version=\"1.0\"><integer></integer></plist>",
+        "<plist version=\"1.0\"><real>1.5x</real></plist>",
+        "<plist version=\"1.0\"><data>AA*=</data></plist>",
+        "<plist version=\"1.0\"><data>A</data></plist>",
+        "<plist version=\"1.0\"><data>AA==AA</data></plist>",
+        "<plist version=\"1.0\"><string>&#0;</string></plist>",
     };
     for (const auto &text : cases) {
         SCOPED_TRACE(text.substr(0, 60));
@@ -216,6 +244,113 @@ TEST_F(PropertyListTest, BinaryStringsWithNulAreRefused)
         EXPECT_EQ(CFPropertyListCreateFromXMLData(nullptr, data, kCFPropertyListImmutable, &why), nullptr);
         EXPECT_TRUE(why != nullptr);
         CFRelease(why);
+    }
+}
+
+// XML forms that other writers use and that must read to the same values.
+TEST_F(PropertyListTest, XMLVariantsRead)
+{
+    const UInt8 bytes[] = {0x00, 0x01, 0xFE, 0xFF, 0x7F};
+    CFHold<CFDataRef> data(CFDataCreate(nullptr, bytes, 5));
+    CFHold<CFDataRef> noData(CFDataCreate(nullptr, nullptr, 0));
+    CFHold<CFNumberRef> minimum(int64Number(INT64_MIN)), sixteen(int64Number(16)), minus(int64Number(-5));
+    double half = 0.5, big = 1e300;
+    CFHold<CFNumberRef> halfNumber(CFNumberCreate(nullptr, kCFNumberFloat64Type, &half));
+    CFHold<CFNumberRef> bigNumber(CFNumberCreate(nullptr, kCFNumberFloat64Type, &big));
+    CFHold<CFStringRef> escaped(makeUTF8("<&>\"' \xC3\xA9\r\n")), empty(makeUTF8(""));
+    const void *keys[] = {CFSTR("k")}, *values[] = {kCFBooleanFalse};
+    CFHold<CFDictionaryRef> lastWins(CFDictionaryCreate(nullptr, keys, values, 1, &kCFTypeDictionaryKeyCallBacks,
+                                                        &kCFTypeDictionaryValueCallBacks));
+    struct Variant {
+        std::string xml;
+        CFTypeRef expected;
+    };
+    const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                             "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\">\n";
+    const Variant variants[] = {
+        {head + "<data>\n\tAAH+\n\t/38=\n</data></plist>", data.get()},
+        {head + "<data/></plist>", noData.get()},
+        {head + "<integer> -9223372036854775808\n</integer></plist>", minimum.get()},
+        {head + "<integer>0x10</integer></plist>", sixteen.get()},
+        {head + "<integer>-5</integer></plist>", minus.get()},
+        {head + "<real>.5</real></plist>", halfNumber.get()},
+        {head + "<real>+1E300</real></plist>", bigNumber.get()},
+        {head + "<string>&lt;&amp;&gt;&quot;&apos; &#xE9;&#13;\n</string></plist>", escaped.get()},
+        {head + "<string><![CDATA[<&>\"' ]]>\xC3\xA9&#13;\n</string></plist>", escaped.get()},
+        {head + "<string/></plist>", empty.get()},
+        {head + "<dict><key>k</key><true/><key>k</key><false/></dict></plist>", lastWins.get()},
+        {"<dict>\n<!-- comment --><key>k</key><?pi x?><false/></dict>", lastWins.get()}, // no plist element
+    };
+    for (const Variant &v : variants) {
+        SCOPED_TRACE(v.xml);
+        CFHold<CFDataRef> xml(CFDataCreate(nullptr, reinterpret_cast<const UInt8 *>(v.xml.data()),
+                                           CFIndex(v.xml.size())));
+        CFStringRef why = nullptr;
+        CFHold<CFPropertyListRef> got(CFPropertyListCreateFromXMLData(nullptr, xml, kCFPropertyListImmutable, &why));
+        EXPECT_TRUE(CFEqual(got, v.expected)) << utf8(why);
+        if (why)
+            CFRelease(why);
+    }
+}
+
+// The exact layout of what we write, and strings that XML cannot carry.
+TEST_F(PropertyListTest, XMLLayoutAndUnwritableText)
+{
+    CFHold<CFMutableDictionaryRef> dict(
+        CFDictionaryCreateMutable(nullptr, 0, &kCFTypeDictionaryKeyCallBacks, &kCFTypeDictionaryValueCallBacks));
+    CFHold<CFStringRef> text(makeUTF8("a<b>&c\r\n\t\xF0\x9F\x98\x80"));
+    CFHold<CFNumberRef> number(int64Number(-42));
+    double real = 0.1;
+    CFHold<CFNumberRef> realNumber(CFNumberCreate(nullptr, kCFNumberFloat64Type, &real));
+    const UInt8 bytes[] = {0xFF, 0x00, 0x41, 0x42};
+    CFHold<CFDataRef> data(CFDataCreate(nullptr, bytes, 4));
+    CFHold<CFMutableArrayRef> array(CFArrayCreateMutable(nullptr, 0, &kCFTypeArrayCallBacks));
+    CFHold<CFArrayRef> emptyArray(CFArrayCreate(nullptr, nullptr, 0, &kCFTypeArrayCallBacks));
+    CFHold<CFDictionaryRef> emptyDict(CFDictionaryCreate(nullptr, nullptr, nullptr, 0, &kCFTypeDictionaryKeyCallBacks,
+                                                         &kCFTypeDictionaryValueCallBacks));
+    CFArrayAppendValue(array, kCFBooleanTrue);
+    CFArrayAppendValue(array, emptyArray);
+    CFArrayAppendValue(array, emptyDict);
+    CFDictionarySetValue(dict, CFSTR("t&xt"), text);
+    CFDictionarySetValue(dict, CFSTR("n"), number);
+    CFDictionarySetValue(dict, CFSTR("r"), realNumber);
+    CFDictionarySetValue(dict, CFSTR("d"), data);
+    CFDictionarySetValue(dict, CFSTR("a"), array);
+    CFHold<CFDataRef> xml(CFPropertyListCreateXMLData(nullptr, dict));
+    ASSERT_TRUE(xml.get());
+    std::string got(reinterpret_cast<const char *>(CFDataGetBytePtr(xml)), size_t(CFDataGetLength(xml)));
+    EXPECT_EQ(got, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                   "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                   "<plist version=\"1.0\">\n"
+                   "<dict>\n"
+                   "\t<key>t&amp;xt</key>\n"
+                   "\t<string>a&lt;b&gt;&amp;c&#13;\n\t\xF0\x9F\x98\x80</string>\n"
+                   "\t<key>n</key>\n\t<integer>-42</integer>\n"
+                   "\t<key>r</key>\n\t<real>0.1</real>\n"
+                   "\t<key>d</key>\n\t<data>/wBBQg==</data>\n"
+                   "\t<key>a</key>\n\t<array>\n\t\t<true/>\n\t\t<array/>\n\t\t<dict/>\n\t</array>\n"
+                   "</dict>\n"
+                   "</plist>\n");
+    // The carriage return survives a round trip, here and in plistlib.
+    CFHold<CFPropertyListRef> back(CFPropertyListCreateFromXMLData(nullptr, xml, kCFPropertyListImmutable, nullptr));
+    EXPECT_TRUE(CFEqual(back, dict));
+    CFHold<CFURLRef> url(urlFor(dir + "/layout.plist"));
+    SInt32 err = -1;
+    ASSERT_TRUE(CFURLWriteDataAndPropertiesToResource(url, xml, nullptr, &err));
+    EXPECT_NE(peer("read " + dir + "/layout.plist").find("\"a<b>&c\\r\\n\\t\\ud83d\\ude00\""), std::string::npos);
+
+    // Characters XML 1.0 has no form for, in a value or in a key.
+    const std::u16string unwritable[] = {u"a\x01", u"\x1F", u"\xFFFE", u"\xFFFF", u"x\xD800", u"\xDC00y"};
+    for (const std::u16string &bad : unwritable) {
+        CFHold<CFStringRef> s(CFStringCreateWithCharacters(nullptr, reinterpret_cast<const UniChar *>(bad.data()),
+                                                           CFIndex(bad.size())));
+        EXPECT_EQ(CFPropertyListCreateXMLData(nullptr, s), nullptr);
+        const void *k[] = {s.get()}, *v[] = {kCFBooleanTrue};
+        CFHold<CFDictionaryRef> d(CFDictionaryCreate(nullptr, k, v, 1, &kCFTypeDictionaryKeyCallBacks,
+                                                     &kCFTypeDictionaryValueCallBacks));
+        EXPECT_EQ(CFPropertyListCreateXMLData(nullptr, d), nullptr);
     }
 }
 

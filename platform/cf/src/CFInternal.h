@@ -193,5 +193,15 @@ std::string cfStringUTF8(CFTypeRef str);
 // Decoded path of a file URL (CFURL.cpp); false for other URLs.
 bool cfURLFilePath(CFURLRef url, std::string &path);
 
+// ---- Property lists ----------------------------------------------------------
+// Deeper trees are refused rather than risking the stack on hostile input.
+constexpr int kCFPropertyListMaxDepth = 256;
+// Reads an XML property list (CFPropertyListXMLRead.cpp): a new CF tree (+1),
+// or null with why set.
+CFTypeRef cfReadXMLPropertyList(const UInt8 *bytes, size_t n, std::string &why);
+// Writes root as an XML property list into out (CFPropertyListXMLWrite.cpp);
+// false when the tree holds a value with no property-list form.
+bool cfWriteXMLPropertyList(CFTypeRef root, std::string &out);
+
 // Bundle registry access for plug-ins (CFBundle.cpp).
 std::vector<__CFBundle *> cfOpenBundles();

@@ -1,5 +1,6 @@
-// Property lists: conversion between CF object trees and libplist nodes, and
-// through libplist to and from the XML (and, for reading, binary) formats.
+// Property lists: the public read and write calls.  XML is read and written
+// by CFPropertyListXMLRead.cpp and CFPropertyListXMLWrite.cpp; binary lists
+// are read through libplist and converted from its nodes here.
 #include "CFInternal.h"
 
 #include <cstdlib>
@@ -7,9 +8,6 @@
 #include <plist/plist.h>
 
 namespace {
-
-// Deeper trees are refused rather than risking the stack on hostile input.
-constexpr int kMaxDepth = 256;
 
 struct PlistHolder {
     plist_t node = nullptr;
@@ -73,7 +71,7 @@ bool binaryHasNulString(const std::vector<UInt8> &b)
 // failure.
 CFTypeRef fromNode(plist_t node, int depth, std::string &why)
 {
-    if (depth > kMaxDepth) {
+    if (depth > kCFPropertyListMaxDepth) {
         why = "property list nested too deeply";
         return nullptr;
     }
@@ -178,66 +176,6 @@ CFTypeRef fromNode(plist_t node, int depth, std::string &why)
     }
 }
 
-// Converts a CF tree into a new libplist node; null when it holds something
-// that is not a property-list type.
-plist_t toNode(CFTypeRef cf, int depth)
-{
-    if (depth > kMaxDepth || !cf)
-        return nullptr;
-    switch (CFGetTypeID(cf)) {
-    case kCFTypeIDString: {
-        std::string s;
-        // XML has no form for NUL: refuse rather than write a cut string.
-        if (!cfEncode(cfString(cf)->text, kCFStringEncodingUTF8, s) || s.find('\0') != std::string::npos)
-            return nullptr;
-        return plist_new_string(s.c_str());
-    }
-    case kCFTypeIDNumber: {
-        const __CFNumber *n = cfNumber(cf);
-        if (n->isFloat)
-            return plist_new_real(n->d);
-        return plist_new_uint(uint64_t(n->i)); // written as a signed integer
-    }
-    case kCFTypeIDBoolean:
-        return plist_new_bool(cfBoolean(cf)->value);
-    case kCFTypeIDData: {
-        const __CFData *d = cfData(cf);
-        return plist_new_data(reinterpret_cast<const char *>(d->bytes.data()), d->bytes.size());
-    }
-    case kCFTypeIDArray: {
-        const __CFArray *a = cfArray(cf);
-        plist_t node = plist_new_array();
-        for (const void *v : a->values) {
-            plist_t item = toNode(v, depth + 1);
-            if (!item) {
-                plist_free(node);
-                return nullptr;
-            }
-            plist_array_append_item(node, item);
-        }
-        return node;
-    }
-    case kCFTypeIDDictionary: {
-        const __CFDictionary *d = cfDictionary(cf);
-        plist_t node = plist_new_dict();
-        for (const auto &e : d->entries) {
-            const __CFString *k = cfString(e.key);
-            std::string key;
-            bool keyOK = k && cfEncode(k->text, kCFStringEncodingUTF8, key) && key.find('\0') == std::string::npos;
-            plist_t item = keyOK ? toNode(e.value, depth + 1) : nullptr;
-            if (!item) {
-                plist_free(node);
-                return nullptr;
-            }
-            plist_dict_set_item(node, key.c_str(), item);
-        }
-        return node;
-    }
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
 CFPropertyListRef CFPropertyListCreateFromXMLData(CFAllocatorRef, CFDataRef xmlData, CFOptionFlags,
@@ -262,10 +200,10 @@ CFPropertyListRef CFPropertyListCreateFromXMLData(CFAllocatorRef, CFDataRef xmlD
         else if (binary)
             plist_from_bin(bytes, len, &root.node);
         else
-            plist_from_xml(bytes, len, &root.node);
+            result = cfReadXMLPropertyList(d->bytes.data(), d->bytes.size(), why);
         if (root.node)
             result = fromNode(root.node, 0, why);
-        else if (why.empty())
+        else if (binary && why.empty())
             why = "malformed property list";
     }
     if (!result && errorString)
@@ -275,16 +213,10 @@ CFPropertyListRef CFPropertyListCreateFromXMLData(CFAllocatorRef, CFDataRef xmlD
 
 CFDataRef CFPropertyListCreateXMLData(CFAllocatorRef, CFPropertyListRef propertyList)
 {
-    PlistHolder root;
-    root.node = toNode(propertyList, 0);
-    if (!root.node)
+    std::string xml;
+    if (!cfWriteXMLPropertyList(propertyList, xml))
         return nullptr;
-    char *xml = nullptr;
-    uint32_t len = 0;
-    plist_to_xml(root.node, &xml, &len);
-    if (!xml)
-        return nullptr;
-    CFDataRef data = CFDataCreate(nullptr, reinterpret_cast<const UInt8 *>(xml), CFIndex(len));
-    plist_to_xml_free(xml);
+    auto *data = new __CFData();
+    data->bytes.assign(xml.begin(), xml.end());
     return data;
 }

@@ -12,6 +12,6 @@ for f in "${profiles[@]}"; do sources+=("$root/profiles/$f.cpp"); done
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
   -Wno-deprecated-declarations -I"$root/platform/cf/include" -I"$root/platform/cf/src" \
   -I"$root/platform/printing/include" -I"$root/platform/printing/src" -I"$root/profiles" -I"$root/plugin" \
-  $(pkg-config --cflags libplist-2.0) "${sources[@]}" $(pkg-config --libs libplist-2.0) -lcups -ldl \
+  $(pkg-config --cflags libplist-2.0 expat) "${sources[@]}" $(pkg-config --libs libplist-2.0 expat) -lcups -ldl \
   -o "$out/profile_read_fuzz"
 echo "$out/profile_read_fuzz"
