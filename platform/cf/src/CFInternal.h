@@ -196,6 +196,18 @@ bool cfURLFilePath(CFURLRef url, std::string &path);
 // ---- Property lists ----------------------------------------------------------
 // Deeper trees are refused rather than risking the stack on hostile input.
 constexpr int kCFPropertyListMaxDepth = 256;
+
+// The value of a hexadecimal digit (either case), or -1.
+inline int HexDigitValue(UInt32 c)
+{
+    if (c >= '0' && c <= '9')
+        return int(c - '0');
+    if (c >= 'a' && c <= 'f')
+        return int(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F')
+        return int(c - 'A' + 10);
+    return -1;
+}
 // Reads an XML property list (CFPropertyListXMLRead.cpp): a new CF tree (+1),
 // or null with why set.
 CFTypeRef cfReadXMLPropertyList(const UInt8 *bytes, size_t n, std::string &why);

@@ -87,17 +87,6 @@ bool allASCII(const std::u16string &s)
     return true;
 }
 
-int hexValue(UInt8 c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // ASCII with "\uXXXX" escapes for everything else and "\\" for a backslash.
 bool decodeNonLossy(const UInt8 *b, size_t n, std::u16string &out)
 {
@@ -111,7 +100,7 @@ bool decodeNonLossy(const UInt8 *b, size_t n, std::u16string &out)
         } else if (b[i] == '\\' && i + 5 < n && b[i + 1] == 'u') {
             int v = 0;
             for (size_t k = 2; k < 6; ++k) {
-                int h = hexValue(b[i + k]);
+                int h = HexDigitValue(b[i + k]);
                 if (h < 0)
                     return false;
                 v = v * 16 + h;

@@ -53,17 +53,6 @@ URLParts splitURL(const std::string &s)
     return p;
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Percent-escapes every byte that may not stand as it is in a URL path.
 std::string escapePath(const std::string &raw)
 {
@@ -92,7 +81,7 @@ bool unescape(const std::string &s, std::string &out)
         }
         if (i + 2 >= s.size())
             return false;
-        int h = hexValue(s[i + 1]), l = hexValue(s[i + 2]);
+        int h = HexDigitValue(UInt8(s[i + 1])), l = HexDigitValue(UInt8(s[i + 2]));
         if (h < 0 || l < 0 || (h == 0 && l == 0))
             return false;
         out += char(h * 16 + l);
@@ -111,7 +100,7 @@ bool validURLText(const std::string &s)
         unsigned char c = static_cast<unsigned char>(s[i]);
         if (c <= 0x20 || c >= 0x7F || strchr("\"<>\\^`{|}", c))
             return false;
-        if (c == '%' && (i + 2 >= s.size() || hexValue(s[i + 1]) < 0 || hexValue(s[i + 2]) < 0))
+        if (c == '%' && (i + 2 >= s.size() || HexDigitValue(UInt8(s[i + 1])) < 0 || HexDigitValue(UInt8(s[i + 2])) < 0))
             return false;
     }
     return true;

@@ -5,17 +5,6 @@
 
 namespace {
 
-int hexValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 std::string uuidText(const CFUUIDBytes &b)
 {
     const UInt8 *p = &b.byte0;
@@ -65,7 +54,7 @@ CFUUIDRef CFUUIDCreateFromString(CFAllocatorRef, CFStringRef uuidStr)
             ++i;
             continue;
         }
-        int h = hexValue(s->text[i]), l = hexValue(s->text[i + 1]);
+        int h = HexDigitValue(s->text[i]), l = HexDigitValue(s->text[i + 1]);
         if (h < 0 || l < 0)
             return nullptr;
         out[n++] = UInt8(h * 16 + l);
