@@ -51,6 +51,7 @@ TEST(WalkProgramTest, BadCommandLinesExitWithTwoAndOneLine)
         {"--device-uri", "--device-uri needs a value"},
         {"--device-uri ''", "--device-uri needs a value"},
         {"--verbose --device-uri socket://127.0.0.1", "unknown argument --verbose"},
+        {"--device-uri socket://127.0.0.1 --home", "--home needs a value"},
     };
     for (auto t : table) {
         SCOPED_TRACE(t.arguments);
@@ -65,7 +66,7 @@ TEST(WalkProgramTest, HelpPrintsTheUsage)
 {
     Outcome outcome = RunWalkProgram("--help");
     EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.out, "usage: colorpane-walk --device-uri URI [--ppd FILE]\n");
+    EXPECT_EQ(outcome.out, "usage: colorpane-walk --device-uri URI [--ppd FILE] [--home DIR]\n");
 }
 
 } // namespace
