@@ -132,10 +132,11 @@ protected:
     // toggle of a check box (or the given state), a push of a button.
     OSStatus Click(const char *name, SInt32 value = -1) { return TKUserClick(Control(name), value); }
     // Menu item texts of a popup.
-    std::vector<std::string> Items(const char *name)
+    std::vector<std::string> Items(const char *name) { return MenuItems(GetControlPopupMenuHandle(Control(name))); }
+    // The texts of a menu's items, in order.
+    static std::vector<std::string> MenuItems(MenuRef menu)
     {
         std::vector<std::string> items;
-        MenuRef menu = GetControlPopupMenuHandle(Control(name));
         for (UInt16 i = 1; i <= CountMenuItems(menu); ++i) {
             CFStringRef text = nullptr;
             CopyMenuItemTextAsCFString(menu, i, &text);

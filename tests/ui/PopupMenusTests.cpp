@@ -30,21 +30,7 @@ CFMutableArrayRef MakeChoices(const char *option, const char *defaultChoice,
     return array;
 }
 
-class MenuTest : public PaneFixture {
-protected:
-    static std::vector<std::string> MenuItems(MenuRef menu)
-    {
-        std::vector<std::string> items;
-        for (UInt16 i = 1; i <= CountMenuItems(menu); ++i) {
-            CFStringRef text = nullptr;
-            CopyMenuItemTextAsCFString(menu, i, &text);
-            items.push_back(Text(text));
-            if (text != nullptr)
-                CFRelease(text);
-        }
-        return items;
-    }
-};
+using MenuTest = PaneFixture;
 
 // The standard view's resource window, for a popup and a check box to work on.
 class PopupMenus : public MenuTest {
